@@ -1,0 +1,31 @@
+# MinGW-w64: the program, its Win32 layer and the tests that run under Wine.
+add_library(vantrel_win32 STATIC ${win32_sources})
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core)
+# Only libraries that Windows always takes from its own folder are imported statically;
+# everything else is loaded at run time from the system folder.
+target_link_libraries(vantrel_win32 PUBLIC user32 gdi32 advapi32 shell32 ole32 comctl32 uuid)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(VANTREL_MANIFEST_ARCH amd64)
+else()
+    set(VANTREL_MANIFEST_ARCH x86)
+endif()
+configure_file(resources/Vantrel.manifest.in ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest @ONLY)
+
+function(vantrel_program name)
+    add_executable(${name} WIN32 app/win32/WinMain.cpp resources/Vantrel.rc ${ARGN})
+    target_link_libraries(${name} PRIVATE vantrel_win32)
+    target_link_options(${name} PRIVATE -municode)
+    target_include_directories(${name} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+    set_target_properties(${name} PROPERTIES OUTPUT_NAME ${name})
+endfunction()
+
+vantrel_program(Vantrel)
+set_property(SOURCE resources/Vantrel.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest)
+
+enable_testing()
+file(GLOB windows_cmake CONFIGURE_DEPENDS tests/*/windows.cmake)
+foreach(extra IN LISTS windows_cmake)
+    include(${extra})
+endforeach()
