@@ -10,8 +10,8 @@ namespace {
 
 using os::RegAccess::AllAccess;
 using os::RegAccess::Read;
-using os::RegAccess::Write;
 using os::RegAccess::Wow64_64Key;
+using os::RegAccess::Write;
 
 std::uint32_t Mask(std::uint32_t access, bool use64BitView) {
     return use64BitView ? access | Wow64_64Key : access;
@@ -91,8 +91,8 @@ bool CustomRegistry::ReadRegistryBool(RegistryRoot root, std::wstring_view keyPa
 }
 
 bool CustomRegistry::SetValue(RegistryRoot root, std::wstring_view keyPath,
-                           std::wstring_view valueName, std::uint32_t type,
-                           std::span<const std::uint8_t> bytes, bool use64BitView) const {
+                              std::wstring_view valueName, std::uint32_t type,
+                              std::span<const std::uint8_t> bytes, bool use64BitView) const {
     return GuardedOr(false, [&] {
         std::unique_ptr<os::RegistryKey> key;
         return backend_.Create(root, FromRoot(keyPath), Mask(Write, use64BitView), key) ==

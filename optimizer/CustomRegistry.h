@@ -30,9 +30,8 @@ public:
                                      std::wstring_view valueName, std::int32_t defaultValue,
                                      bool use64BitView = false) const;
     // As ReadRegistryInteger; any non-zero value is true.
-    bool ReadRegistryBool(RegistryRoot root, std::wstring_view keyPath,
-                          std::wstring_view valueName, bool defaultValue,
-                          bool use64BitView = false) const;
+    bool ReadRegistryBool(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
+                          bool defaultValue, bool use64BitView = false) const;
 
     bool WriteRegistryString(RegistryRoot root, std::wstring_view keyPath,
                              std::wstring_view valueName, std::wstring_view value,
@@ -60,7 +59,7 @@ private:
     bool ReadDword(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
                    bool use64BitView, std::int32_t& out) const;
     bool SetValue(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
-               std::uint32_t type, std::span<const std::uint8_t> bytes, bool use64BitView) const;
+                  std::uint32_t type, std::span<const std::uint8_t> bytes, bool use64BitView) const;
 
     os::RegistryBackend& backend_;
 };

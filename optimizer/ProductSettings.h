@@ -40,11 +40,16 @@ inline constexpr ProductValue KeepAliveTime{L"KeepAliveTime", ValueKind::Integer
 inline constexpr ProductValue KeepAliveInterval{L"KeepAliveInterval", ValueKind::Integer, L"",
                                                 1000};
 
-inline constexpr std::array kAll{InstalledDate,           Updated,
-                                 UpdatedDate,             InternetType,
-                                 SpeedSetting,            Restore,
-                                 Language,                MaxConnectionsPerServer,
-                                 MaxConnectionsPer1_0Server, KeepAliveTime,
+inline constexpr std::array kAll{InstalledDate,
+                                 Updated,
+                                 UpdatedDate,
+                                 InternetType,
+                                 SpeedSetting,
+                                 Restore,
+                                 Language,
+                                 MaxConnectionsPerServer,
+                                 MaxConnectionsPer1_0Server,
+                                 KeepAliveTime,
                                  KeepAliveInterval};
 } // namespace product
 

@@ -9,7 +9,8 @@ TComponent::TComponent(TComponent* owner, std::wstring name)
 
 TComponent::~TComponent() {
     // Destroy in reverse creation order, so that children go before the panels holding them.
-    while (!owned_.empty()) owned_.pop_back();
+    while (!owned_.empty())
+        owned_.pop_back();
 }
 
 TComponent* TComponent::FindComponent(std::wstring_view name) const {

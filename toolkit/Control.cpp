@@ -12,7 +12,8 @@ TControl::~TControl() {
     // The peer goes first: it may still look at the control while it tears its window down.
     peer_.reset();
     if (parent_) std::erase(parent_->controls_, this);
-    for (TControl* child : controls_) child->parent_ = nullptr;
+    for (TControl* child : controls_)
+        child->parent_ = nullptr;
 }
 
 void TControl::SetParent(TControl* parent) {
@@ -69,7 +70,9 @@ void TControl::SetColor(Color color) {
     Notify(Property::Color);
 }
 
-void TControl::AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
+void TControl::AttachPeer(std::unique_ptr<ControlPeer> peer) {
+    peer_ = std::move(peer);
+}
 
 void TControl::Notify(Property property) {
     if (peer_) peer_->Changed(property);
@@ -77,7 +80,8 @@ void TControl::Notify(Property property) {
 
 TControl* TControl::TopLevel() {
     TControl* control = this;
-    while (control->parent_) control = control->parent_;
+    while (control->parent_)
+        control = control->parent_;
     return control;
 }
 

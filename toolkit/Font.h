@@ -11,14 +11,18 @@ namespace vantrel {
 // Colours: 0x00BBGGRR for plain colours; system colours carry the high bit and the
 // GetSysColor index in the low byte.
 using Color = std::uint32_t;
-inline constexpr Color SystemColor(int index) { return 0x80000000u | std::uint32_t(index); }
-inline constexpr Color clWindowText = SystemColor(8);   // COLOR_WINDOWTEXT
-inline constexpr Color clWindow = SystemColor(5);       // COLOR_WINDOW
-inline constexpr Color clBtnFace = SystemColor(15);     // COLOR_BTNFACE
+inline constexpr Color SystemColor(int index) {
+    return 0x80000000u | std::uint32_t(index);
+}
+inline constexpr Color clWindowText = SystemColor(8); // COLOR_WINDOWTEXT
+inline constexpr Color clWindow = SystemColor(5);     // COLOR_WINDOW
+inline constexpr Color clBtnFace = SystemColor(15);   // COLOR_BTNFACE
 inline constexpr Color clBlack = 0x000000;
 inline constexpr Color clWhite = 0xFFFFFF;
 inline constexpr Color clGray = 0x808080;
-inline constexpr bool IsSystemColor(Color c) { return (c & 0x80000000u) != 0; }
+inline constexpr bool IsSystemColor(Color c) {
+    return (c & 0x80000000u) != 0;
+}
 
 enum FontStyle : unsigned {
     fsBold = 1,

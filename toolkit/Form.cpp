@@ -21,7 +21,9 @@ void TForm::Show() {
     SetVisible(true);
 }
 
-void TForm::Hide() { SetVisible(false); }
+void TForm::Hide() {
+    SetVisible(false);
+}
 
 ModalResult TForm::ShowModal() {
     modalResult_ = ModalResult::None;

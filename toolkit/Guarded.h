@@ -16,8 +16,7 @@ template <class Body> bool Guarded(Body&& body) noexcept {
     }
 }
 
-template <class Body, class Result>
-Result GuardedOr(Result fallback, Body&& body) noexcept {
+template <class Body, class Result> Result GuardedOr(Result fallback, Body&& body) noexcept {
     try {
         return std::forward<Body>(body)();
     } catch (...) {

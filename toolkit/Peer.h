@@ -9,7 +9,18 @@ namespace vantrel {
 class TControl;
 class TForm;
 
-enum class Property { Caption, Bounds, Font, Enabled, Visible, Color, Lines, Items, Position, Other };
+enum class Property {
+    Caption,
+    Bounds,
+    Font,
+    Enabled,
+    Visible,
+    Color,
+    Lines,
+    Items,
+    Position,
+    Other
+};
 
 class ControlPeer {
 public:

@@ -27,7 +27,8 @@ void TMemo::SetText(std::wstring_view text) {
 
 std::wstring TMemo::Text() const {
     std::wstring text;
-    for (const std::wstring& line : lines_) text += line + L"\r\n";
+    for (const std::wstring& line : lines_)
+        text += line + L"\r\n";
     return text;
 }
 

@@ -5,7 +5,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-wchar_t LowerChar(wchar_t c) { return (c >= L'A' && c <= L'Z') ? wchar_t(c - L'A' + L'a') : c; }
+wchar_t LowerChar(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? wchar_t(c - L'A' + L'a') : c;
+}
 
 // Appends one code point in the platform's wide form (UTF-16 where wchar_t is 16 bits).
 void AppendCodePoint(std::wstring& out, char32_t cp) {
@@ -39,7 +41,8 @@ char32_t NextCodePoint(std::wstring_view text, std::size_t& i) {
 
 std::wstring LowerAscii(std::wstring_view text) {
     std::wstring out(text);
-    for (wchar_t& c : out) c = LowerChar(c);
+    for (wchar_t& c : out)
+        c = LowerChar(c);
     return out;
 }
 

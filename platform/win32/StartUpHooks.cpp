@@ -8,7 +8,8 @@ namespace vantrel {
 
 void RunStartUpHooks() {
     static constexpr void (*kHooks[])() = {InstallNativeHandCursor, InstallNativeHintWindow};
-    for (auto hook : kHooks) Guarded(hook);
+    for (auto hook : kHooks)
+        Guarded(hook);
 }
 
 } // namespace vantrel

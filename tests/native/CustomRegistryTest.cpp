@@ -45,8 +45,8 @@ TEST_F(CustomRegistryTest, ReadsEveryStoredFormSafely) {
         {"no data at all", os::RegType::Sz, {}, L"dflt", -7, true},
         {"text without its NUL", os::RegType::Sz, Utf16(L"abc", false), L"abc", -7, true},
         {"odd byte count", os::RegType::Sz, {'a', 0, 'b', 0, 'c'}, L"ab", -7, true},
-        {"text up to the first NUL", os::RegType::Sz, Utf16(std::wstring(L"ab\0cd", 5)), L"ab",
-         -7, true},
+        {"text up to the first NUL", os::RegType::Sz, Utf16(std::wstring(L"ab\0cd", 5)), L"ab", -7,
+         true},
         {"expandable text stays unexpanded", os::RegType::ExpandSz, Utf16(L"%WINDIR%\\x"),
          L"%WINDIR%\\x", -7, true},
         {"64 KiB text", os::RegType::Sz, big, std::wstring(32 * 1024 - 1, L'x'), -7, true},
@@ -85,7 +85,8 @@ TEST_F(CustomRegistryTest, WritesStoreTheDocumentedFormsAndCreateEveryMissingKey
     EXPECT_TRUE(registry.WriteRegistryInteger(HKLM, L"\\A\\B\\C\\", L"Number", -2));
     EXPECT_TRUE(registry.WriteRegistryBool(HKLM, L"\\A\\B\\C\\", L"Flag", true));
     EXPECT_TRUE(registry.WriteRegistryString(HKLM, L"\\A\\B\\C\\", L"Empty", L""));
-    for (std::wstring_view key : {L"A", L"A\\B", L"A\\B\\C"}) EXPECT_TRUE(memory.KeyExists(HKLM, key));
+    for (std::wstring_view key : {L"A", L"A\\B", L"A\\B\\C"})
+        EXPECT_TRUE(memory.KeyExists(HKLM, key));
 
     EXPECT_EQ(memory.Get(HKLM, L"A\\B\\C", L"Text"),
               (os::RegistryData{os::RegType::Sz, {'h', 0, 0xE9, 0, 0, 0}}));
@@ -138,12 +139,18 @@ TEST_F(CustomRegistryTest, UsesTheDocumentedAccessMasksAndDropsOneLeadingBacksla
         std::function<void(bool use64)> call;
     };
     const Case cases[] = {
-        {0x20019, RegOp::Open, [&](bool v) { registry.ReadRegistryString(HKLM, kKey, L"V", L"", v); }},
-        {0x20019, RegOp::Open, [&](bool v) { registry.ReadRegistryInteger(HKLM, kKey, L"V", 0, v); }},
-        {0x20019, RegOp::Open, [&](bool v) { registry.ReadRegistryBool(HKLM, kKey, L"V", false, v); }},
-        {0x20006, RegOp::Create, [&](bool v) { registry.WriteRegistryString(HKLM, kKey, L"V", L"", v); }},
-        {0x20006, RegOp::Create, [&](bool v) { registry.WriteRegistryInteger(HKLM, kKey, L"V", 0, v); }},
-        {0x20006, RegOp::Create, [&](bool v) { registry.WriteRegistryBool(HKLM, kKey, L"V", false, v); }},
+        {0x20019, RegOp::Open,
+         [&](bool v) { registry.ReadRegistryString(HKLM, kKey, L"V", L"", v); }},
+        {0x20019, RegOp::Open,
+         [&](bool v) { registry.ReadRegistryInteger(HKLM, kKey, L"V", 0, v); }},
+        {0x20019, RegOp::Open,
+         [&](bool v) { registry.ReadRegistryBool(HKLM, kKey, L"V", false, v); }},
+        {0x20006, RegOp::Create,
+         [&](bool v) { registry.WriteRegistryString(HKLM, kKey, L"V", L"", v); }},
+        {0x20006, RegOp::Create,
+         [&](bool v) { registry.WriteRegistryInteger(HKLM, kKey, L"V", 0, v); }},
+        {0x20006, RegOp::Create,
+         [&](bool v) { registry.WriteRegistryBool(HKLM, kKey, L"V", false, v); }},
         {0xF003F, RegOp::Open, [&](bool v) { registry.DeleteRegistryValue(HKLM, kKey, L"V", v); }},
     };
     for (const Case& c : cases) {

@@ -94,8 +94,10 @@ TEST_F(StartUpTest, InstallDateIsRewrittenOnlyWhenItReadsAsEmpty) {
         memory.Put(RegistryRoot::LocalMachine, kProductKeyPath, L"InstalledDate", c.type, c.bytes);
         FakeClock clock({kMorning});
         RecordStartDates(settings, clock, testing::EnUs());
-        if (c.rewritten) EXPECT_EQ(Text(product::InstalledDate), L"3/4/2013 9:05:00 AM");
-        else EXPECT_EQ(Stored(L"InstalledDate")->bytes, c.bytes);
+        if (c.rewritten)
+            EXPECT_EQ(Text(product::InstalledDate), L"3/4/2013 9:05:00 AM");
+        else
+            EXPECT_EQ(Stored(L"InstalledDate")->bytes, c.bytes);
     }
 }
 

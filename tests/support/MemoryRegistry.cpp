@@ -38,8 +38,8 @@ public:
         if (!(access_ & os::RegAccess::SetValue)) return RegStatus::Failed;
         MemoryRegistry::KeyNode* node = registry_.Find(root_, path_);
         if (!node) return RegStatus::Failed;
-        node->values[LowerAscii(name)] = {std::wstring(name),
-                                          {type, std::vector<std::uint8_t>(bytes.begin(), bytes.end())}};
+        node->values[LowerAscii(name)] = {
+            std::wstring(name), {type, std::vector<std::uint8_t>(bytes.begin(), bytes.end())}};
         return RegStatus::Ok;
     }
 
@@ -88,8 +88,8 @@ const MemoryRegistry::KeyNode* MemoryRegistry::Find(os::RegistryRoot root,
     return const_cast<MemoryRegistry*>(this)->Find(root, path);
 }
 
-RegStatus MemoryRegistry::Open(os::RegistryRoot root, std::wstring_view path,
-                               std::uint32_t access, std::unique_ptr<os::RegistryKey>& key) {
+RegStatus MemoryRegistry::Open(os::RegistryRoot root, std::wstring_view path, std::uint32_t access,
+                               std::unique_ptr<os::RegistryKey>& key) {
     if (Fails({RegOp::Open, root, std::wstring(path), L"", access})) return RegStatus::Failed;
     auto normal = NormalisedKeyPath(path);
     if (!normal) return RegStatus::Failed;
@@ -122,19 +122,19 @@ void MemoryRegistry::CreateKey(os::RegistryRoot root, std::wstring_view path) {
 void MemoryRegistry::Put(os::RegistryRoot root, std::wstring_view path, std::wstring_view name,
                          std::uint32_t type, std::vector<std::uint8_t> bytes) {
     CreateKey(root, path);
-    Find(root, Direct(path))->values[LowerAscii(name)] = {std::wstring(name), {type, std::move(bytes)}};
+    Find(root, Direct(path))->values[LowerAscii(name)] = {std::wstring(name),
+                                                          {type, std::move(bytes)}};
 }
 
-void MemoryRegistry::PutDword(os::RegistryRoot root, std::wstring_view path,
-                              std::wstring_view name, std::uint32_t value) {
+void MemoryRegistry::PutDword(os::RegistryRoot root, std::wstring_view path, std::wstring_view name,
+                              std::uint32_t value) {
     Put(root, path, name, os::RegType::Dword,
         {std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16),
          std::uint8_t(value >> 24)});
 }
 
 void MemoryRegistry::PutString(os::RegistryRoot root, std::wstring_view path,
-                               std::wstring_view name, std::wstring_view text,
-                               std::uint32_t type) {
+                               std::wstring_view name, std::wstring_view text, std::uint32_t type) {
     Put(root, path, name, type, ToUtf16Le(text, true));
 }
 
@@ -155,7 +155,8 @@ std::map<std::wstring, os::RegistryData> MemoryRegistry::Values(os::RegistryRoot
                                                                 std::wstring_view path) const {
     std::map<std::wstring, os::RegistryData> out;
     if (const KeyNode* node = Find(root, Direct(path)))
-        for (const auto& [lower, value] : node->values) out[lower] = value.data;
+        for (const auto& [lower, value] : node->values)
+            out[lower] = value.data;
     return out;
 }
 

@@ -1,8 +1,8 @@
 // The registry helpers against Wine's real registry, in the 32-bit view.
 
+#include "os/win32/Win32Registry.h"
 #include "optimizer/CustomRegistry.h"
 #include "os/win32/UniqueHandle.h"
-#include "os/win32/Win32Registry.h"
 #include "toolkit/Text.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,8 @@ TEST_F(Win32RegistryTest, MissingKeysAreCreatedByWritesOnly) {
     EXPECT_EQ(registry.ReadRegistryInteger(HKLM, deep, L"V", 4), 9);
     EXPECT_TRUE(registry.DeleteRegistryValue(HKLM, deep, L"V"));
     EXPECT_EQ(registry.ReadRegistryInteger(HKLM, deep, L"V", 4), 4);
-    EXPECT_TRUE(KeyExists(L"Software\\Wow6432Node\\Kestamir\\VantrelTest\\A\\B\\C", KEY_WOW64_64KEY))
+    EXPECT_TRUE(
+        KeyExists(L"Software\\Wow6432Node\\Kestamir\\VantrelTest\\A\\B\\C", KEY_WOW64_64KEY))
         << "the key stays after its last value went";
 }
 
