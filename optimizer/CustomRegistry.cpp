@@ -36,18 +36,23 @@ os::RegStatus CustomRegistry::ReadRegistryData(RegistryRoot root, std::wstring_v
     });
 }
 
+bool CustomRegistry::Query(RegistryRoot root, std::wstring_view keyPath,
+                           std::wstring_view valueName, bool use64BitView,
+                           os::RegistryData& out) const {
+    std::unique_ptr<os::RegistryKey> key;
+    return backend_.Open(root, FromRoot(keyPath), Mask(Read, use64BitView), key) ==
+               os::RegStatus::Ok &&
+           key->Query(valueName, out) == os::RegStatus::Ok;
+}
+
 std::wstring CustomRegistry::ReadRegistryString(RegistryRoot root, std::wstring_view keyPath,
                                                 std::wstring_view valueName,
                                                 std::wstring_view defaultValue,
                                                 bool use64BitView) const {
     std::wstring fallback(defaultValue);
     return GuardedOr(fallback, [&] {
-        std::unique_ptr<os::RegistryKey> key;
         os::RegistryData data;
-        if (backend_.Open(root, FromRoot(keyPath), Mask(Read, use64BitView), key) !=
-                os::RegStatus::Ok ||
-            key->Query(valueName, data) != os::RegStatus::Ok)
-            return fallback;
+        if (!Query(root, keyPath, valueName, use64BitView, data)) return fallback;
         if (data.type != os::RegType::Sz && data.type != os::RegType::ExpandSz) return fallback;
         std::wstring text = FromUtf16Le(data.bytes.data(), data.bytes.size());
         return text.empty() ? fallback : text;
@@ -58,12 +63,8 @@ bool CustomRegistry::ReadDword(RegistryRoot root, std::wstring_view keyPath,
                                std::wstring_view valueName, bool use64BitView,
                                std::int32_t& out) const {
     return GuardedOr(false, [&] {
-        std::unique_ptr<os::RegistryKey> key;
         os::RegistryData data;
-        if (backend_.Open(root, FromRoot(keyPath), Mask(Read, use64BitView), key) !=
-                os::RegStatus::Ok ||
-            key->Query(valueName, data) != os::RegStatus::Ok)
-            return false;
+        if (!Query(root, keyPath, valueName, use64BitView, data)) return false;
         // The value counts only when it is a REG_DWORD whose data fits in 4 bytes; a shorter
         // one is zero-extended, as a query into a zeroed 4-byte buffer would leave it.
         if (data.type != os::RegType::Dword || data.bytes.size() > 4) return false;

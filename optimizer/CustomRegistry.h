@@ -56,6 +56,8 @@ public:
                            std::wstring_view valueName, const os::RegistryData& data) const;
 
 private:
+    bool Query(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
+               bool use64BitView, os::RegistryData& out) const;
     bool ReadDword(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
                    bool use64BitView, std::int32_t& out) const;
     bool SetValue(RegistryRoot root, std::wstring_view keyPath, std::wstring_view valueName,
