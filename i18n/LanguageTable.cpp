@@ -89,7 +89,9 @@ std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
     std::vector<std::wstring_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = std::min(text.find_first_of(L"\r\n", start), text.size());
+        std::size_t end = start;
+        while (end < text.size() && text[end] != L'\r' && text[end] != L'\n')
+            ++end;
         lines.push_back(text.substr(start, end - start));
         if (end == text.size()) break;
         start = end + 1;

@@ -14,12 +14,11 @@ constexpr std::array<char16_t, 32> kHighControls = {
 class Windows1252CodePage final : public AnsiCodePage {
 public:
     std::wstring Decode(std::string_view bytes) const override {
-        std::wstring text;
-        text.reserve(bytes.size());
-        for (char c : bytes) {
-            auto byte = static_cast<unsigned char>(c);
-            text.push_back(byte >= 0x80 && byte < 0xA0 ? wchar_t(kHighControls[byte - 0x80])
-                                                       : wchar_t(byte));
+        std::wstring text(bytes.size(), L'\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            auto byte = static_cast<unsigned char>(bytes[i]);
+            text[i] =
+                byte >= 0x80 && byte < 0xA0 ? wchar_t(kHighControls[byte - 0x80]) : wchar_t(byte);
         }
         return text;
     }
