@@ -16,3 +16,5 @@ file(GLOB native_cmake CONFIGURE_DEPENDS tests/*/native.cmake)
 foreach(extra IN LISTS native_cmake)
     include(${extra})
 endforeach()
+# Tests that work on the shipped resources read them from the source tree.
+target_compile_definitions(vantrel_native_tests PRIVATE VANTREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

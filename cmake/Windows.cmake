@@ -16,13 +16,15 @@ function(vantrel_program name)
     add_executable(${name} WIN32 app/win32/WinMain.cpp resources/Vantrel.rc ${ARGN})
     target_link_libraries(${name} PRIVATE vantrel_win32)
     target_link_options(${name} PRIVATE -municode)
-    target_include_directories(${name} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+    target_include_directories(${name} PRIVATE ${CMAKE_BINARY_DIR}/generated
+        ${CMAKE_SOURCE_DIR}/resources)
     set_target_properties(${name} PROPERTIES OUTPUT_NAME ${name})
 endfunction()
 
 vantrel_program(Vantrel)
 set_property(SOURCE resources/Vantrel.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest)
+    ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest
+    ${CMAKE_SOURCE_DIR}/resources/ENGLISH.txt)
 
 enable_testing()
 file(GLOB windows_cmake CONFIGURE_DEPENDS tests/*/windows.cmake)
