@@ -103,7 +103,7 @@ RegStatus MemoryRegistry::Create(os::RegistryRoot root, std::wstring_view path,
     if (Fails({RegOp::Create, root, std::wstring(path), L"", access})) return RegStatus::Failed;
     auto normal = NormalisedKeyPath(path);
     if (!normal) return RegStatus::Failed;
-    CreateKey(root, *normal);
+    if (!Find(root, *normal)) CreateKey(root, *normal);
     key = std::make_unique<MemoryKey>(*this, root, *normal, access);
     return RegStatus::Ok;
 }
