@@ -30,7 +30,7 @@ void SetShutdownPrivilege(os::Shutdown& system, bool enable) noexcept {
         OpenToken token(system, handle);
         os::TokenPrivileges request;
         request.privilegeCount = 1;
-        if (!system.LookupPrivilegeValue(kShutdownPrivilege, request.luid)) return;
+        if (!system.LookupPrivilege(kShutdownPrivilege, request.luid)) return;
         request.attributes = enable ? os::kPrivilegeEnabled : 0;
         // The previous state is received as the call requires, but nothing reads it:
         // disabling sets the attributes to 0 rather than putting that state back.
@@ -49,7 +49,7 @@ void RestartWindows(os::Shutdown& system) noexcept {
             os::Shutdown& system;
             ~Disable() { SetShutdownPrivilege(system, false); }
         } disable{system};
-        system.ExitWindows(kRestartFlags, kRestartReason);
+        system.ExitSession(kRestartFlags, kRestartReason);
     });
 }
 

@@ -50,7 +50,7 @@ public:
     // OpenProcessToken on the current process.
     virtual bool OpenProcessToken(std::uint32_t access, TokenHandle& token) = 0;
     // LookupPrivilegeValueW on the local system.
-    virtual bool LookupPrivilegeValue(std::wstring_view name, Luid& luid) = 0;
+    virtual bool LookupPrivilege(std::wstring_view name, Luid& luid) = 0;
     // AdjustTokenPrivileges with a one-entry record; bufferLength is the size given for
     // `previous`.
     virtual bool AdjustTokenPrivileges(TokenHandle token, bool disableAll,
@@ -59,7 +59,7 @@ public:
     // CloseHandle.
     virtual void CloseToken(TokenHandle token) = 0;
     // ExitWindowsEx.
-    virtual bool ExitWindows(std::uint32_t flags, std::uint32_t reason) = 0;
+    virtual bool ExitSession(std::uint32_t flags, std::uint32_t reason) = 0;
 };
 
 } // namespace vantrel::os

@@ -76,7 +76,7 @@ public:
         token = kToken;
         return true;
     }
-    bool LookupPrivilegeValue(std::wstring_view name, os::Luid& luid) override {
+    bool LookupPrivilege(std::wstring_view name, os::Luid& luid) override {
         Record(MakeCall("lookup", 0, 0, std::wstring(name)));
         if (lookupFails) return false;
         luid = kLuid;
@@ -90,7 +90,7 @@ public:
         return !adjustFails;
     }
     void CloseToken(os::TokenHandle token) override { Record(MakeCall("close", token)); }
-    bool ExitWindows(std::uint32_t flags, std::uint32_t reason) override {
+    bool ExitSession(std::uint32_t flags, std::uint32_t reason) override {
         Record(MakeCall("exit", flags, reason));
         return !exitFails;
     }
