@@ -88,8 +88,7 @@ std::wstring FormatDateTimePicture(std::wstring_view picture, const os::LocalTim
             continue;
         }
         std::size_t run = 1;
-        while (i + run < picture.size() && picture[i + run] == c)
-            ++run;
+        while (i + run < picture.size() && picture[i + run] == c) ++run;
         out += Field(c, run, time, conventions);
         i += run;
     }

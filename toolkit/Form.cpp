@@ -31,9 +31,7 @@ void TForm::Show() {
     SetVisible(true);
 }
 
-void TForm::Hide() {
-    SetVisible(false);
-}
+void TForm::Hide() { SetVisible(false); }
 
 ModalResult TForm::ShowModal() {
     modalResult_ = ModalResult::None;

@@ -36,9 +36,7 @@ DateTimeConventions Read(LCID locale) {
 
 } // namespace
 
-DateTimeConventions Win32Locale::User() {
-    return Read(LOCALE_USER_DEFAULT);
-}
+DateTimeConventions Win32Locale::User() { return Read(LOCALE_USER_DEFAULT); }
 
 DateTimeConventions Win32Locale::SystemDefault() {
     LCID system = GetSystemDefaultLCID();

@@ -35,8 +35,8 @@ public:
         std::wstring valueName(name);
         DWORD type = 0;
         DWORD size = 0;
-        LSTATUS status =
-            RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+        LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                          nullptr, &size);
         // The value may grow between the two calls: ask again with the size it then needs.
         for (int attempt = 0; attempt < 8 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
              ++attempt) {
@@ -88,8 +88,8 @@ RegStatus Win32Registry::Create(RegistryRoot root, std::wstring_view path, std::
     std::wstring subKey(path);
     unique_hkey opened;
     RegStatus status = StatusOf(RegCreateKeyExW(HandleOf(root), subKey.c_str(), 0, nullptr,
-                                                REG_OPTION_NON_VOLATILE, WithView(access), nullptr,
-                                                opened.put(), nullptr));
+                                                REG_OPTION_NON_VOLATILE, WithView(access),
+                                                nullptr, opened.put(), nullptr));
     if (status == RegStatus::Ok) key = std::make_unique<Win32Key>(std::move(opened));
     return status;
 }

@@ -15,10 +15,8 @@ std::map<Cursor, HCURSOR>& Table() {
 } // namespace
 
 void SetScreenCursor(Cursor cursor, HCURSOR handle) {
-    if (handle)
-        Table()[cursor] = handle;
-    else
-        Table().erase(cursor);
+    if (handle) Table()[cursor] = handle;
+    else Table().erase(cursor);
 }
 
 HCURSOR ScreenCursor(Cursor cursor) {

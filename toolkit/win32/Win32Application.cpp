@@ -17,9 +17,7 @@ std::unique_ptr<FormPeer> Win32Application::CreateFormPeer(TForm& form) {
     return std::make_unique<Win32FormPeer>(*this, form, owner);
 }
 
-std::unique_ptr<ControlPeer> Win32Application::CreateControlPeer(TControl&) {
-    return nullptr;
-}
+std::unique_ptr<ControlPeer> Win32Application::CreateControlPeer(TControl&) { return nullptr; }
 
 bool Win32Application::Dispatch(MSG& msg) {
     if (msg.message == WM_QUIT) return false;
@@ -36,8 +34,7 @@ bool Win32Application::Dispatch(MSG& msg) {
 void Win32Application::Run(TForm& mainForm) {
     mainForm.SetVisible(true);
     MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-        Dispatch(msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
 }
 
 void Win32Application::ProcessMessages() {
