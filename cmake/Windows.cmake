@@ -24,7 +24,33 @@ endfunction()
 vantrel_program(Vantrel)
 set_property(SOURCE resources/Vantrel.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest
-    ${CMAKE_SOURCE_DIR}/resources/ENGLISH.txt)
+    ${CMAKE_SOURCE_DIR}/resources/ENGLISH.txt
+    ${CMAKE_SOURCE_DIR}/resources/CLICK.wav)
+
+# The files that ship beside the program: the compiled help, built from our own pages with
+# chmcmd, and the licence text.
+find_program(CHMCMD chmcmd REQUIRED)
+file(GLOB_RECURSE help_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*)
+set(help_dir ${CMAKE_BINARY_DIR}/help)
+file(MAKE_DIRECTORY ${help_dir})
+add_custom_command(
+    OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Vantrel.chm
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/help ${help_dir}
+    COMMAND ${CHMCMD} --no-html-scan --verbosity 0 Vantrel.hhp
+    COMMAND ${CMAKE_COMMAND} -E copy ${help_dir}/Vantrel.chm ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/
+    WORKING_DIRECTORY ${help_dir}
+    DEPENDS ${help_sources}
+    COMMENT "Compiling the help file Vantrel.chm"
+    VERBATIM)
+add_custom_command(
+    OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/License.rtf
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/License.rtf
+            ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/License.rtf
+    VERBATIM)
+add_custom_target(companion_files ALL
+    DEPENDS ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Vantrel.chm ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/License.rtf)
+add_dependencies(Vantrel companion_files)
 
 enable_testing()
 file(GLOB windows_cmake CONFIGURE_DEPENDS tests/*/windows.cmake)

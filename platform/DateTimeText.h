@@ -5,6 +5,7 @@
 #include "os/Clock.h"
 #include "os/Locale.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,17 @@ std::wstring FormatDateTimePicture(std::wstring_view picture, const os::LocalTim
 // the short date alone when the time is exactly 00:00:00 (milliseconds are not looked at).
 std::wstring MakeDateTimeText(const os::LocalTime& time,
                               const os::DateTimeConventions& conventions);
+
+// Reads a date-time text back with a locale's conventions: the short date, its day, month
+// and year in the order of the short-date picture and separated by its separator, then
+// optionally a time of day (hours, and optionally minutes and seconds, separated by the
+// time picture's separator, with an optional AM or PM designator before or after). Blanks
+// around the parts are allowed. Nothing when the text is not such a date or names no real
+// day.
+std::optional<os::LocalTime> ParseDateTimeText(std::wstring_view text,
+                                               const os::DateTimeConventions& conventions);
+
+// The weekday of a date in the Gregorian calendar, 0 = Sunday.
+int DayOfWeek(int year, int month, int day);
 
 } // namespace vantrel

@@ -3,6 +3,16 @@
 #include "toolkit/Guarded.h"
 
 namespace vantrel {
+namespace {
+
+os::DesktopFonts* desktopFontSource = nullptr;
+
+unsigned StyleOf(const os::FontFace& face) {
+    return (face.bold ? fsBold : 0u) | (face.italic ? fsItalic : 0u) |
+           (face.underline ? fsUnderline : 0u) | (face.strikeOut ? fsStrikeOut : 0u);
+}
+
+} // namespace
 
 TForm::TForm(TComponent* owner, std::wstring name, std::wstring className)
     : TControl(owner, std::move(name)), className_(std::move(className)) {
@@ -49,6 +59,45 @@ void TForm::FocusControl(TControl& control) {
 
 void TForm::Created() {
     if (OnCreate) Guarded([this] { OnCreate(this); });
+}
+
+void TForm::SetDesktopFontSource(os::DesktopFonts* source) {
+    desktopFontSource = source;
+}
+
+os::DesktopFonts* TForm::DesktopFontSource() {
+    return desktopFontSource;
+}
+
+void TForm::SetDesktopFont(bool value) {
+    if (value == desktopFont_) return;
+    desktopFont_ = value;
+    if (value) CopyDesktopFont();
+}
+
+void TForm::DesktopFontsChanged() {
+    if (desktopFont_) CopyDesktopFont();
+}
+
+void TForm::CopyDesktopFont() {
+    if (!desktopFontSource) return;
+    os::FontFace face =
+        desktopFontSource->IconTitleFont().value_or(desktopFontSource->SystemFont());
+    FontData data = Font().Data();
+    data.name = face.name;
+    data.size = face.points;
+    data.style = StyleOf(face);
+    struct Copying {
+        bool& flag;
+        explicit Copying(bool& f) : flag(f) { flag = true; }
+        ~Copying() { flag = false; }
+    } copying(copyingDesktopFont_);
+    Font().Assign(data);
+}
+
+void TForm::FontChanged() {
+    if (!copyingDesktopFont_) desktopFont_ = false;
+    TControl::FontChanged();
 }
 
 } // namespace vantrel

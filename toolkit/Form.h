@@ -3,6 +3,7 @@
 // placement, plus the create and show events. Its window comes from the application's peer
 // factory; without one the form lives headless.
 
+#include "os/DesktopFonts.h"
 #include "toolkit/Control.h"
 
 namespace vantrel {
@@ -51,17 +52,36 @@ public:
     NotifyEvent OnCreate;
     NotifyEvent OnShow;
 
+    // Whether the form wears the desktop's icon-title font. Setting it true copies that font
+    // (face, size, style; the colour stays) and the controls that take their parent's font
+    // follow; while it stays true a change of the desktop's font is copied again. Any other
+    // change of the form's font sets it back to false.
+    bool DesktopFont() const { return desktopFont_; }
+    void SetDesktopFont(bool value);
+    // The desktop's fonts changed (the window saw WM_SETTINGCHANGE).
+    void DesktopFontsChanged();
+    // Where every form takes the desktop's font from; without a source the font stays.
+    static void SetDesktopFontSource(os::DesktopFonts* source);
+    static os::DesktopFonts* DesktopFontSource();
+
     FormPeer* Window() const { return static_cast<FormPeer*>(Peer()); }
 
     // Runs OnCreate under the guard; called once by the application after the window exists.
     void Created();
 
+protected:
+    void FontChanged() override;
+
 private:
+    void CopyDesktopFont();
+
     std::wstring className_;
     BorderStyle border_ = BorderStyle::Single;
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     Position position_ = Position::Designed;
     ModalResult modalResult_ = ModalResult::None;
+    bool desktopFont_ = false;
+    bool copyingDesktopFont_ = false;
 };
 
 } // namespace vantrel

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -30,7 +31,8 @@ std::wstring ProgramPath() {
 
 std::vector<std::uint8_t> SourceTable() {
     // Wine's drive Z: is the root of the Linux file system.
-    std::ifstream file("Z:" VANTREL_SOURCE_DIR "/resources/ENGLISH.txt", std::ios::binary);
+    std::ifstream file(std::filesystem::path(std::wstring(VANTREL_SOURCE_DIR) + L"/resources/ENGLISH.txt"),
+                       std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

@@ -1,6 +1,7 @@
 #include "toolkit/win32/Win32FormPeer.h"
 
 #include "toolkit/Guarded.h"
+#include "toolkit/win32/Fonts.h"
 #include "toolkit/win32/Win32Application.h"
 
 #include <string>
@@ -45,8 +46,10 @@ Win32FormPeer::Win32FormPeer(Win32Application& app, TForm& form, HWND owner)
     RECT r{0, 0, form.ClientSize().width, form.ClientSize().height};
     AdjustWindowRectEx(&r, StyleOf(form), FALSE, ExStyleOf(form));
     hwnd_ = CreateWindowExW(ExStyleOf(form), form.ClassName().c_str(), form.Caption().c_str(),
-                            StyleOf(form), form.Bounds().left, form.Bounds().top, r.right - r.left,
-                            r.bottom - r.top, owner, nullptr, app.Instance(), this);
+                            StyleOf(form), form.Bounds().left, form.Bounds().top,
+                            r.right - r.left, r.bottom - r.top, owner, nullptr, app.Instance(),
+                            this);
+    ApplyFont();
 }
 
 Win32FormPeer::~Win32FormPeer() {
@@ -93,10 +96,25 @@ void Win32FormPeer::Changed(Property property) {
     case Property::Visible:
         ApplyVisible();
         break;
+    case Property::Font:
+        ApplyFont();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        break;
     default:
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
     }
+}
+
+void Win32FormPeer::ApplyFont() {
+    if (os::unique_hfont font = CreateFontHandle(form_.Font())) font_ = std::move(font);
+}
+
+void Win32FormPeer::OnSettingChange(UINT action) {
+    // A new icon-title font comes with either of these; a form that wears the desktop's
+    // font takes it again.
+    if (action == SPI_SETICONTITLELOGFONT || action == SPI_SETNONCLIENTMETRICS)
+        form_.DesktopFontsChanged();
 }
 
 void Win32FormPeer::ApplyBounds() {
@@ -193,6 +211,9 @@ LRESULT Win32FormPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_SETTINGCHANGE:
+        OnSettingChange(UINT(wp));
+        return DefWindowProcW(hwnd_, msg, wp, lp);
     default:
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }

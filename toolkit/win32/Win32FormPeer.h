@@ -2,6 +2,7 @@
 // A form's window. The static window procedure stores `this` at WM_NCCREATE and forwards to
 // HandleMessage; nothing thrown inside ever crosses back into the OS.
 
+#include "os/win32/UniqueHandle.h"
 #include "toolkit/Form.h"
 
 #include <windows.h>
@@ -20,6 +21,8 @@ public:
     void Focus(TControl& control) override;
 
     HWND Handle() const { return hwnd_; }
+    // The GDI font mirroring the form's font, for the controls that take it.
+    HFONT FontHandle() const { return font_.get(); }
     TForm& Form() const { return form_; }
 
     // Window styles for a form's border style and border icons.
@@ -32,6 +35,8 @@ private:
 
     void OnClose();
     void OnDestroy();
+    void OnSettingChange(UINT action);
+    void ApplyFont();
     void ApplyBounds();
     void ApplyVisible();
     void PlaceForShowing();
@@ -42,6 +47,7 @@ private:
     HWND hwnd_ = nullptr;
     bool placedOnce_ = false;
     bool inModalLoop_ = false;
+    os::unique_hfont font_;
 };
 
 } // namespace vantrel
