@@ -31,8 +31,9 @@ std::wstring ProgramPath() {
 
 std::vector<std::uint8_t> SourceTable() {
     // Wine's drive Z: is the root of the Linux file system.
-    std::ifstream file(std::filesystem::path(std::wstring(VANTREL_SOURCE_DIR) + L"/resources/ENGLISH.txt"),
-                       std::ios::binary);
+    std::ifstream file(
+        std::filesystem::path(std::wstring(VANTREL_SOURCE_DIR) + L"/resources/ENGLISH.txt"),
+        std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

@@ -46,9 +46,8 @@ Win32FormPeer::Win32FormPeer(Win32Application& app, TForm& form, HWND owner)
     RECT r{0, 0, form.ClientSize().width, form.ClientSize().height};
     AdjustWindowRectEx(&r, StyleOf(form), FALSE, ExStyleOf(form));
     hwnd_ = CreateWindowExW(ExStyleOf(form), form.ClassName().c_str(), form.Caption().c_str(),
-                            StyleOf(form), form.Bounds().left, form.Bounds().top,
-                            r.right - r.left, r.bottom - r.top, owner, nullptr, app.Instance(),
-                            this);
+                            StyleOf(form), form.Bounds().left, form.Bounds().top, r.right - r.left,
+                            r.bottom - r.top, owner, nullptr, app.Instance(), this);
     ApplyFont();
 }
 
