@@ -21,8 +21,11 @@ function(vantrel_program name)
 endfunction()
 
 vantrel_program(Vantrel)
+# windres does not report the files the script includes, so list them for it to re-run.
+file(GLOB art_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/art/*.ico
+    ${CMAKE_SOURCE_DIR}/resources/art/*.png)
 set_property(SOURCE resources/Vantrel.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest)
+    ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest ${art_files})
 
 enable_testing()
 file(GLOB windows_cmake CONFIGURE_DEPENDS tests/*/windows.cmake)
