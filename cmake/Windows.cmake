@@ -22,10 +22,14 @@ function(vantrel_program name)
 endfunction()
 
 vantrel_program(Vantrel)
+# windres does not report the files the script includes, so list them for it to re-run.
+file(GLOB art_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/art/*.ico
+    ${CMAKE_SOURCE_DIR}/resources/art/*.png)
 set_property(SOURCE resources/Vantrel.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_BINARY_DIR}/generated/Vantrel.manifest
     ${CMAKE_SOURCE_DIR}/resources/ENGLISH.txt
-    ${CMAKE_SOURCE_DIR}/resources/CLICK.wav)
+    ${CMAKE_SOURCE_DIR}/resources/CLICK.wav
+    ${art_files})
 
 # The files that ship beside the program: the compiled help, built from our own pages with
 # chmcmd, and the licence text.
