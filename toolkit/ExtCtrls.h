@@ -58,8 +58,9 @@ public:
     // The tooltip. The notification area shows at most its first 127 characters.
     const std::wstring& Hint() const { return hint_; }
     void SetHint(std::wstring hint) { hint_ = std::move(hint); }
-    // The tooltip as the notification area receives it; empty means no tooltip.
-    std::wstring ShownTip() const { return hint_.substr(0, 127); }
+    // The tooltip as the notification area receives it: at most 127 UTF-16 units, never
+    // half of a character that takes two; empty means no tooltip.
+    std::wstring ShownTip() const;
 
 private:
     std::wstring hint_;

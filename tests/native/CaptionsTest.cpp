@@ -303,6 +303,25 @@ TEST_F(CaptionsTest, TheTrayTipShowsAtMost127Characters) {
     EXPECT_EQ(tray.ShownTip(), std::wstring(127, L'x'));
 }
 
+TEST(TrayIcon, TheTipNeverEndsInHalfACharacter) {
+    // U+1F310 takes two UTF-16 units: at units 127 and 128 it does not fit and goes whole.
+    const std::wstring globe = FromUtf8("\xF0\x9F\x8C\x90");
+    struct Case {
+        std::wstring hint;
+        std::wstring shown;
+    };
+    const Case cases[] = {
+        {std::wstring(126, L'x') + globe, std::wstring(126, L'x')},
+        {std::wstring(125, L'x') + globe + L"y", std::wstring(125, L'x') + globe},
+        {L"", L""},
+    };
+    for (const Case& c : cases) {
+        TTrayIcon tray(nullptr, L"Tray");
+        tray.SetHint(c.hint);
+        EXPECT_EQ(tray.ShownTip(), c.shown);
+    }
+}
+
 TEST_F(CaptionsTest, RowsAreMatchedAsTheTitleAndComponentRulesSay) {
     resources.Put(ResourceType::RcData, L"ENGLISH",
                   "thmainform, OSVersionLabel, \"window name in lower case\"\r\n"
