@@ -2,6 +2,7 @@
 // window the size of the main window. Both read and split the whole table at every call.
 
 #include "i18n/Captions.h"
+#include "tests/support/Files.h"
 #include "tests/support/MemoryRegistry.h"
 #include "tests/support/MemoryResources.h"
 #include "toolkit/ExtCtrls.h"

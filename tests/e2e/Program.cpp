@@ -1,16 +1,12 @@
 #include "tests/e2e/Program.h"
 
+#include "os/win32/Win32Shell.h"
+#include "platform/Shell.h"
+
 namespace vantrel::e2e {
 
-std::wstring OwnFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
 Program::Program(const std::wstring& arguments, const std::wstring& exe) {
-    std::wstring path = OwnFolder() + exe;
+    std::wstring path = ProgramFolder(os::SystemShell()) + exe;
     std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

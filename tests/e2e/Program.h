@@ -9,12 +9,10 @@
 
 namespace vantrel::e2e {
 
-// The folder of the running test executable, with its trailing backslash.
-std::wstring OwnFolder();
-
 class Program {
 public:
-    // Starts OwnFolder() + exe with the given command-line arguments.
+    // Starts the program file exe beside this test executable, with the given command-line
+    // arguments.
     explicit Program(const std::wstring& arguments = L"", const std::wstring& exe = L"Vantrel.exe");
     ~Program();
 

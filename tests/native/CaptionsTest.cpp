@@ -3,6 +3,7 @@
 
 #include "i18n/Captions.h"
 #include "i18n/LanguageTable.h"
+#include "tests/support/Files.h"
 #include "tests/support/MemoryRegistry.h"
 #include "tests/support/MemoryResources.h"
 #include "toolkit/ExtCtrls.h"

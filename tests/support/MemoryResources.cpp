@@ -2,10 +2,6 @@
 
 #include "toolkit/Text.h"
 
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
 namespace vantrel::testing {
 
 void MemoryResources::Put(os::ResourceType type, std::wstring_view name,
@@ -22,12 +18,6 @@ std::optional<std::span<const std::uint8_t>> MemoryResources::Find(os::ResourceT
     auto found = resources_.find({type, LowerAscii(name)});
     if (found == resources_.end()) return std::nullopt;
     return std::span<const std::uint8_t>(found->second);
-}
-
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("cannot open " + path);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 } // namespace vantrel::testing

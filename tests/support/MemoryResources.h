@@ -25,7 +25,4 @@ private:
     std::map<std::pair<os::ResourceType, std::wstring>, std::vector<std::uint8_t>> resources_;
 };
 
-// The bytes of a file, for tests that work on the shipped resources.
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
-
 } // namespace vantrel::testing

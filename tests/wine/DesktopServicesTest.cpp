@@ -16,6 +16,8 @@
 #include "toolkit/win32/Win32Application.h"
 #include "toolkit/win32/Win32FormPeer.h"
 
+#include "tests/support/Files.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -23,12 +25,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <thread>
 #include <vector>
 
 namespace vantrel {
 namespace {
+
+using testing::ReadFileBytes;
 
 std::wstring BinFolder() {
     return ProgramFolder(os::SystemShell());
@@ -48,22 +51,6 @@ long RunAndWait(const std::wstring& program, const std::wstring& arguments) {
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return long(std::int32_t(code));
-}
-
-std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
-    std::vector<std::uint8_t> bytes;
-    os::unique_handle_kernel file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                              OPEN_EXISTING, 0, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        return bytes;
-    }
-    DWORD size = GetFileSize(file.get(), nullptr);
-    bytes.resize(size);
-    DWORD read = 0;
-    ReadFile(file.get(), bytes.data(), size, &read, nullptr);
-    bytes.resize(read);
-    return bytes;
 }
 
 void PumpMessagesFor(std::chrono::milliseconds duration) {

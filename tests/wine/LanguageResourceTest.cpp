@@ -7,14 +7,14 @@
 #include "os/win32/Win32CodePage.h"
 #include "os/win32/Win32Registry.h"
 #include "os/win32/Win32Resources.h"
+#include "os/win32/Win32Shell.h"
+#include "platform/Shell.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,18 +23,12 @@ namespace {
 
 // The program file lies beside this test program.
 std::wstring ProgramPath() {
-    wchar_t self[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Vantrel.exe";
+    return ProgramFolder(os::SystemShell()) + L"Vantrel.exe";
 }
 
 std::vector<std::uint8_t> SourceTable() {
     // Wine's drive Z: is the root of the Linux file system.
-    std::ifstream file(
-        std::filesystem::path(std::wstring(VANTREL_SOURCE_DIR) + L"/resources/ENGLISH.txt"),
-        std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return testing::ReadFileBytes(std::wstring(VANTREL_SOURCE_DIR) + L"/resources/ENGLISH.txt");
 }
 
 class LanguageResourceTest : public ::testing::Test {
