@@ -14,4 +14,9 @@ unique_hmodule LoadSystemLibrary(const wchar_t* name);
 // Windows has it (Windows 8, or Windows 7 with KB2533623); false where it has not.
 bool RestrictDllSearchToSystemFolder();
 
+// GetProcAddress as the function type the caller expects; null when the module lacks it.
+template <class Fn> Fn ProcAddress(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 } // namespace vantrel::os

@@ -9,10 +9,6 @@ namespace {
 
 constexpr UINT kHelpCloseAll = 0x0012; // HH_CLOSE_ALL
 
-template <class Fn> Fn Entry(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 WindowHandle Win32Shell::DesktopWindow() {
@@ -48,8 +44,8 @@ bool Win32HtmlHelp::Load() {
     if (htmlHelpW_) return true;
     unique_hmodule module = LoadSystemLibrary(library_.c_str());
     if (!module) return false;
-    auto wide = Entry<HtmlHelpWFn>(module.get(), "HtmlHelpW");
-    auto ansi = Entry<HtmlHelpWFn>(module.get(), "HtmlHelpA");
+    auto wide = ProcAddress<HtmlHelpWFn>(module.get(), "HtmlHelpW");
+    auto ansi = ProcAddress<HtmlHelpWFn>(module.get(), "HtmlHelpA");
     if (!wide || !ansi) return false;
     module_ = std::move(module);
     htmlHelpW_ = wide;

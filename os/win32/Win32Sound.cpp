@@ -10,8 +10,7 @@ bool Win32Sound::Play(std::wstring_view name, std::uint32_t flags) {
     using PlaySoundWFn = BOOL(WINAPI*)(const wchar_t*, HMODULE, DWORD);
     unique_hmodule winmm = LoadSystemLibrary(L"winmm.dll");
     if (!winmm) return false;
-    auto play = reinterpret_cast<PlaySoundWFn>(
-        reinterpret_cast<void*>(GetProcAddress(winmm.get(), "PlaySoundW")));
+    auto play = ProcAddress<PlaySoundWFn>(winmm.get(), "PlaySoundW");
     if (!play) return false;
     std::wstring resource(name);
     return play(resource.c_str(), GetModuleHandleW(nullptr), flags) != FALSE;
