@@ -49,8 +49,6 @@ public:
     unsigned Style() const { return data_.style; }
     Color FontColor() const { return data_.color; }
     const FontData& Data() const { return data_; }
-    // Character height in pixels at 96 dots per inch (8 pt is 11 pixels).
-    int PixelHeight() const { return (data_.size * 96 + 36) / 72; }
 
     void SetName(std::wstring name);
     void SetSize(int points);
